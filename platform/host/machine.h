@@ -1,0 +1,37 @@
+#pragma once
+// The simulated Windows machine of the host build: one per process. Files,
+// folders, the environment and the current directory are the real Linux ones;
+// what Linux lacks is kept here.
+#include <cstdint>
+#include <string>
+
+#include "platform/types.h"
+
+namespace platform::host {
+
+struct Machine {
+  // What GetCommandLineW answers.
+  std::u16string commandLine;
+  // LANGID of the user's default locale.
+  std::uint16_t userDefaultLanguage = 0x0409;
+};
+
+Machine& CurrentMachine();
+
+// Replaces the machine by a fresh one read from the environment, and gives the
+// calling thread the new user default as its locale and a last error of 0.
+void ResetMachine();
+
+// The user default language that the environment asks for: SPWRAP_LANGID (a
+// decimal or 0x-prefixed LANGID), else the first of LC_ALL, LC_MESSAGES and
+// LANG that is set (fr_FR.UTF-8 gives 1036), else 1033.
+std::uint16_t UserDefaultLanguageFromEnvironment();
+
+// Records argv as the command line, quoted so that CommandLineToArgvW gives
+// back exactly these elements.
+void SetCommandLineArguments(int argc, const char* const* argv);
+
+// The calling thread's locale (an LCID) as the resource loader sees it.
+std::uint32_t ThreadLocale();
+
+}  // namespace platform::host

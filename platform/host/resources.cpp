@@ -1,0 +1,95 @@
+#include "platform/resources.h"
+
+#include <algorithm>
+
+#include "platform/host/machine.h"
+#include "platform/host/resource_module.h"
+
+namespace platform {
+
+namespace host {
+
+namespace {
+
+constexpr std::uint16_t kEnglish = 0x0409;
+
+std::uint16_t NeutralForm(std::uint16_t language) { return language & 0x3FF; }
+
+char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
+
+// Windows compares resource names and type names without regard to case and
+// reads "#123" as the number 123.
+bool Matches(const ResourceId& id, std::u16string_view text) {
+  if (!text.empty() && text.front() == u'#') {
+    std::uint32_t number = 0;
+    for (char16_t c : text.substr(1)) {
+      if (c < u'0' || c > u'9') return false;
+      number = number * 10 + (c - u'0');
+      if (number > 0xFFFF) return false;
+    }
+    return text.size() > 1 && id.text.empty() && id.number == number;
+  }
+  return !id.text.empty() && std::equal(id.text.begin(), id.text.end(), text.begin(), text.end(),
+                                        [](char16_t a, char16_t b) { return UpperAscii(a) == UpperAscii(b); });
+}
+
+const ResourceModule* ModuleOf(ModuleHandle handle) {
+  return reinterpret_cast<const ResourceModule*>(handle);
+}
+
+}  // namespace
+
+ModuleHandle AsModuleHandle(const ResourceModule& module) {
+  return reinterpret_cast<ModuleHandle>(const_cast<ResourceModule*>(&module));
+}
+
+std::vector<std::uint16_t> ResourceLanguageOrder() {
+  const auto thread = static_cast<std::uint16_t>(ThreadLocale() & 0xFFFF);
+  const std::uint16_t user = CurrentMachine().userDefaultLanguage;
+  std::vector<std::uint16_t> order;
+  for (std::uint16_t language : {thread, NeutralForm(thread), std::uint16_t{0}, user, NeutralForm(user), kEnglish}) {
+    if (std::find(order.begin(), order.end(), language) == order.end()) order.push_back(language);
+  }
+  return order;
+}
+
+// Finds a resource by type and name; the language is chosen as Windows does.
+const CarriedResource* FindCarriedResource(const ResourceModule& module, std::u16string_view type,
+                                           std::u16string_view name) {
+  const CarriedResource* first = nullptr;
+  const CarriedResource* best = nullptr;
+  std::size_t bestRank = ~std::size_t{0};
+  const auto order = ResourceLanguageOrder();
+  for (const auto& resource : module.resources) {
+    if (!Matches(resource.type, type) || !Matches(resource.name, name)) continue;
+    if (first == nullptr) first = &resource;
+    const auto rank = std::find(order.begin(), order.end(), resource.language) - order.begin();
+    if (static_cast<std::size_t>(rank) < bestRank) {
+      bestRank = static_cast<std::size_t>(rank);
+      best = &resource;
+    }
+  }
+  return bestRank < order.size() ? best : first;
+}
+
+}  // namespace host
+
+ResourceHandle FindResourceW(ModuleHandle module, const char16_t* name, const char16_t* type) {
+  if (module == nullptr || name == nullptr || type == nullptr) return nullptr;
+  const auto* found = host::FindCarriedResource(*host::ModuleOf(module), type, name);
+  return reinterpret_cast<ResourceHandle>(const_cast<host::CarriedResource*>(found));
+}
+
+std::uint32_t SizeofResource(ModuleHandle /*module*/, ResourceHandle resource) {
+  return resource == nullptr ? 0 : reinterpret_cast<const host::CarriedResource*>(resource)->size;
+}
+
+ResourceDataHandle LoadResource(ModuleHandle /*module*/, ResourceHandle resource) {
+  return reinterpret_cast<ResourceDataHandle>(resource);
+}
+
+const void* LockResource(ResourceDataHandle data) {
+  return data == nullptr ? nullptr : reinterpret_cast<const host::CarriedResource*>(data)->data;
+}
+
+}  // namespace platform
