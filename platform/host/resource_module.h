@@ -2,6 +2,7 @@
 // The host build's form of a module's resource section: a table that the
 // resource compiler under tools/ generates from the same script that windres
 // compiles for Windows. Tests may build modules of their own.
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -36,6 +37,10 @@ ModuleHandle AsModuleHandle(const ResourceModule& module);
 // The resources compiled into this executable.
 const ResourceModule& CarriedModule();
 
+// Whether two ids name the same type or resource: equal numbers, or texts that
+// are equal without regard to ASCII case, as Windows compares them.
+bool SameResourceId(const ResourceId& a, const ResourceId& b);
+
 // Finds a resource by type and name ("#6" names the number 6), choosing its
 // language as the platform does; null when the module has none.
 const CarriedResource* FindCarriedResource(const ResourceModule& module, std::u16string_view type,
@@ -46,5 +51,9 @@ const CarriedResource* FindCarriedResource(const ResourceModule& module, std::u1
 // then English (United States). A resource found in none of them is taken in
 // the first language the module has it in.
 std::vector<std::uint16_t> ResourceLanguageOrder();
+
+// Which of the languages that one resource exists in a lookup takes, by
+// ResourceLanguageOrder: its index in languages, which must not be empty.
+std::size_t ChooseResourceLanguage(std::span<const std::uint16_t> languages);
 
 }  // namespace platform::host

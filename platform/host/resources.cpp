@@ -1,6 +1,7 @@
 #include "platform/resources.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/host/machine.h"
 #include "platform/host/resource_module.h"
@@ -17,20 +18,24 @@ std::uint16_t NeutralForm(std::uint16_t language) { return language & 0x3FF; }
 
 char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
 
-// Windows compares resource names and type names without regard to case and
-// reads "#123" as the number 123.
-bool Matches(const ResourceId& id, std::u16string_view text) {
-  if (!text.empty() && text.front() == u'#') {
-    std::uint32_t number = 0;
-    for (char16_t c : text.substr(1)) {
-      if (c < u'0' || c > u'9') return false;
-      number = number * 10 + (c - u'0');
-      if (number > 0xFFFF) return false;
-    }
-    return text.size() > 1 && id.text.empty() && id.number == number;
+// Windows reads "#123" as the number 123; a text that starts with '#' but is no
+// such number, and the empty text, name nothing.
+std::optional<ResourceId> IdOfText(std::u16string_view text) {
+  if (text.empty()) return std::nullopt;
+  if (text.front() != u'#') return ResourceId{text};
+  std::uint32_t number = 0;
+  for (char16_t c : text.substr(1)) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    number = number * 10 + (c - u'0');
+    if (number > 0xFFFF) return std::nullopt;
   }
-  return !id.text.empty() && std::equal(id.text.begin(), id.text.end(), text.begin(), text.end(),
-                                        [](char16_t a, char16_t b) { return UpperAscii(a) == UpperAscii(b); });
+  if (text.size() == 1) return std::nullopt;
+  return ResourceId{{}, static_cast<std::uint16_t>(number)};
+}
+
+bool Matches(const ResourceId& id, std::u16string_view text) {
+  const auto wanted = IdOfText(text);
+  return wanted && SameResourceId(id, *wanted);
 }
 
 const ResourceModule* ModuleOf(ModuleHandle handle) {
@@ -53,23 +58,32 @@ std::vector<std::uint16_t> ResourceLanguageOrder() {
   return order;
 }
 
+bool SameResourceId(const ResourceId& a, const ResourceId& b) {
+  if (a.text.empty() || b.text.empty()) return a.text.empty() && b.text.empty() && a.number == b.number;
+  return std::equal(a.text.begin(), a.text.end(), b.text.begin(), b.text.end(),
+                    [](char16_t x, char16_t y) { return UpperAscii(x) == UpperAscii(y); });
+}
+
+std::size_t ChooseResourceLanguage(std::span<const std::uint16_t> languages) {
+  const auto order = ResourceLanguageOrder();
+  for (std::uint16_t wanted : order) {
+    const auto found = std::find(languages.begin(), languages.end(), wanted);
+    if (found != languages.end()) return static_cast<std::size_t>(found - languages.begin());
+  }
+  return 0;
+}
+
 // Finds a resource by type and name; the language is chosen as Windows does.
 const CarriedResource* FindCarriedResource(const ResourceModule& module, std::u16string_view type,
                                            std::u16string_view name) {
-  const CarriedResource* first = nullptr;
-  const CarriedResource* best = nullptr;
-  std::size_t bestRank = ~std::size_t{0};
-  const auto order = ResourceLanguageOrder();
+  std::vector<const CarriedResource*> matches;
+  std::vector<std::uint16_t> languages;
   for (const auto& resource : module.resources) {
     if (!Matches(resource.type, type) || !Matches(resource.name, name)) continue;
-    if (first == nullptr) first = &resource;
-    const auto rank = std::find(order.begin(), order.end(), resource.language) - order.begin();
-    if (static_cast<std::size_t>(rank) < bestRank) {
-      bestRank = static_cast<std::size_t>(rank);
-      best = &resource;
-    }
+    matches.push_back(&resource);
+    languages.push_back(resource.language);
   }
-  return bestRank < order.size() ? best : first;
+  return matches.empty() ? nullptr : matches[ChooseResourceLanguage(languages)];
 }
 
 }  // namespace host
