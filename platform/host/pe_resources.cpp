@@ -14,7 +14,7 @@ constexpr std::size_t kSectionHeaderSize = 40;
 
 // Shared subdirectories can make a small file name a vast tree; a walk that
 // meets more entries than this gives up on the file.
-constexpr std::size_t kMostEntriesVisited = std::size_t{1} << 20;
+constexpr std::size_t kMostEntriesVisited = std::size_t{1} << 18;
 
 struct Section {
   std::uint32_t virtualAddress;
