@@ -108,7 +108,8 @@ Bytes SampleTree() {
   tree.Leaf(0x120, kSectionRva + 0x306, 3);
   tree.PutText(0x200, u"MSP");
   tree.PutText(0x210, u"TXT");
-  for (std::size_t i = 0; i < 9; ++i) tree.bytes.resize(0x300 + 9), tree.bytes[0x300 + i] = std::byte('a' + i);
+  tree.bytes.resize(0x300 + 9);
+  for (std::size_t i = 0; i < 9; ++i) tree.bytes[0x300 + i] = static_cast<std::byte>('a' + i);
   return tree;
 }
 
@@ -250,7 +251,9 @@ TEST(PeResourcesTest, EveryCutOfARealModuleIsHandled) {
     const std::vector<std::byte> cut(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size));
     const auto resource = FindVersionResource(cut);
     if (resource) FixedFileInfoOf(*resource);
-    if (size < dataStart + whole->size()) EXPECT_FALSE(resource) << "cut at " << size;
+    if (size < dataStart + whole->size()) {
+      EXPECT_FALSE(resource) << "cut at " << size;
+    }
   }
 }
 
