@@ -7,9 +7,6 @@
 
 namespace spwrap {
 
-RunOptions runOptions;
-platform::ModuleHandle moduleHandle = nullptr;
-
 int WinMain(platform::ModuleHandle instance, platform::ModuleHandle /*previousInstance*/,
             const char* /*commandLine*/, int /*showCommand*/) {
   moduleHandle = instance;

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libgtest-dev libmsi-dev msitools wixl nlohmann-json3-dev
-  mingw-w64 wine wine64 xvfb xdotool
+  mingw-w64 wine wine64 xvfb xdotool perl
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -47,6 +47,10 @@ std::uint16_t LanguageOfLocaleName(std::string_view locale) {
   return 0x0409;
 }
 
+// Locales that have no POSIX name above but that products may carry.
+constexpr std::uint16_t kOtherLanguages[] = {0x040A, 0x0406, 0x0408, 0x040B, 0x040D, 0x0414, 0x041D, 0x041E, 0x041F,
+                                             0x0422, 0x0C04, 0x1004, 0x0401, 0x0418, 0x041A, 0x041B, 0x0424, 0x0425};
+
 }  // namespace
 
 Machine& CurrentMachine() { return MachineStorage(); }
@@ -70,6 +74,16 @@ std::uint16_t UserDefaultLanguageFromEnvironment() {
     }
   }
   return 0x0409;
+}
+
+bool IsKnownLanguage(std::uint16_t language) {
+  for (const auto& entry : kLocaleNames) {
+    if (entry.language == language) return true;
+  }
+  for (std::uint16_t other : kOtherLanguages) {
+    if (other == language) return true;
+  }
+  return false;
 }
 
 void SetCommandLineArguments(int argc, const char* const* argv) {

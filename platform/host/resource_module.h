@@ -18,8 +18,6 @@ struct ResourceId {
   std::uint16_t number = 0;
 };
 
-inline constexpr std::uint16_t RT_STRING = 6;
-
 struct CarriedResource {
   ResourceId type;
   ResourceId name;

@@ -5,6 +5,8 @@
 
 #include "platform/host/machine.h"
 #include "platform/host/resource_module.h"
+#include "platform/string_block.h"
+#include "platform/wide_format.h"
 
 namespace platform {
 
@@ -104,6 +106,18 @@ ResourceDataHandle LoadResource(ModuleHandle /*module*/, ResourceHandle resource
 
 const void* LockResource(ResourceDataHandle data) {
   return data == nullptr ? nullptr : reinterpret_cast<const host::CarriedResource*>(data)->data;
+}
+
+int LoadStringW(ModuleHandle module, std::uint32_t id, char16_t* buffer, int capacity) {
+  std::optional<std::u16string_view> text;
+  if (module != nullptr) {
+    const std::u16string type = FormatWideText(8, u"#%u", {std::uint32_t{kStringTableType}});
+    const std::u16string block = FormatWideText(8, u"#%u", {StringBlockOf(id)});
+    if (const auto* found = host::FindCarriedResource(*host::ModuleOf(module), type, block)) {
+      text = StringFromBlock({static_cast<const char16_t*>(found->data), found->size / sizeof(char16_t)}, id);
+    }
+  }
+  return CopyLoadedString(text, buffer, capacity);
 }
 
 }  // namespace platform

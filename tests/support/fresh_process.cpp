@@ -9,6 +9,7 @@
 #include "app/exit_code.h"
 #include "app/run_state.h"
 #include "app/win_main.h"
+#include "messages/report.h"
 #include "payload/extract.h"
 #include "platform/host/machine.h"
 #include "platform/host/resource_module.h"
@@ -19,11 +20,12 @@ namespace spwrap::testing {
 namespace fs = std::filesystem;
 
 FreshProcess::FreshProcess() {
-  for (const char* name : {"TMP", "TEMP", "SPWRAP_LANGID", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+  for (const char* name : {"TMP", "TEMP", "SPWRAP_LANGID", "LC_ALL", "LC_MESSAGES", "LANG", "SPWRAP_MESSAGE_LOG"}) {
     const char* value = std::getenv(name);
     savedEnvironment_[name] = value ? std::optional<std::string>(value) : std::nullopt;
   }
   ::unsetenv("SPWRAP_LANGID");
+  ::unsetenv("SPWRAP_MESSAGE_LOG");
   ::setenv("LC_ALL", "en_US.UTF-8", 1);
 
   std::string pattern = (fs::temp_directory_path() / "spwrap-test-XXXXXX").string();
@@ -40,6 +42,7 @@ FreshProcess::FreshProcess() {
   runOptions = RunOptions{};
   moduleHandle = platform::host::AsModuleHandle(platform::host::CarriedModule());
   tempNameCounter = TempNameCounter{};
+  currentProductName.clear();
   ResetExitCode();
 }
 
