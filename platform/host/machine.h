@@ -45,7 +45,4 @@ bool IsKnownLanguage(std::uint16_t language);
 // back exactly these elements.
 void SetCommandLineArguments(int argc, const char* const* argv);
 
-// The calling thread's locale (an LCID) as the resource loader sees it.
-std::uint32_t ThreadLocale();
-
 }  // namespace platform::host

@@ -6,6 +6,7 @@
 #include "platform/host/machine.h"
 #include "platform/host/resource_module.h"
 #include "platform/string_block.h"
+#include "platform/thread_state.h"
 #include "platform/wide_format.h"
 
 namespace platform {
@@ -51,7 +52,7 @@ ModuleHandle AsModuleHandle(const ResourceModule& module) {
 }
 
 std::vector<std::uint16_t> ResourceLanguageOrder() {
-  const auto thread = static_cast<std::uint16_t>(ThreadLocale() & 0xFFFF);
+  const auto thread = static_cast<std::uint16_t>(GetThreadLocale() & 0xFFFF);
   const std::uint16_t user = CurrentMachine().userDefaultLanguage;
   std::vector<std::uint16_t> order;
   for (std::uint16_t language : {thread, NeutralForm(thread), std::uint16_t{0}, user, NeutralForm(user), kEnglish}) {

@@ -18,7 +18,9 @@ thread_local std::uint32_t threadLocale = 0;
 std::uint32_t GetLastError() { return lastError; }
 void SetLastError(std::uint32_t code) { lastError = code; }
 
-std::uint32_t GetThreadLocale() { return host::ThreadLocale(); }
+std::uint32_t GetThreadLocale() {
+  return threadLocale != 0 ? threadLocale : host::CurrentMachine().userDefaultLanguage;
+}
 
 bool SetThreadLocale(std::uint32_t locale) {
   // As Windows does: the default locales and a language without its
@@ -35,10 +37,6 @@ bool SetThreadLocale(std::uint32_t locale) {
 }
 
 namespace host {
-
-std::uint32_t ThreadLocale() {
-  return threadLocale != 0 ? threadLocale : CurrentMachine().userDefaultLanguage;
-}
 
 void ResetThreadState(std::uint16_t language) {
   lastError = 0;
